@@ -1,0 +1,16 @@
+// The framework's main umbrella: windows, GDI, controls, threads, dialogs and views.
+#pragma once
+#include "afxver_.h"
+#include "afxstr.h"
+#include "afxtypes.h"
+#include "afxobj.h"
+#include "afxmsg_.h"
+#include "afxcmdtarget.h"
+#include "afxwnd.h"
+#include "afxgdi.h"
+#include "afxmenu.h"
+#include "afxctrls.h"
+#include "afxthread.h"
+#include "afxdlg.h"
+#include "afxview.h"
+#include "afxdll_.h"
