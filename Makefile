@@ -1,5 +1,5 @@
 # The two commands: each installs what is missing, builds, and runs.
-.PHONY: all test demo clean
+.PHONY: all test demo bench clean
 
 all:
 	scripts/build.sh
@@ -9,6 +9,9 @@ test:
 
 demo:
 	scripts/demo.sh
+
+bench:
+	scripts/bench.sh
 
 clean:
 	rm -rf build
