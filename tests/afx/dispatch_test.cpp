@@ -193,3 +193,34 @@ TEST(CreateTest, VetoedCreationLeavesTheObjectUnattached)
     EXPECT_TRUE(w.CreateEx(0, NULL, "again", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
     w.DestroyWindow();
 }
+
+// The recorder sees the parent's notifications and the edits' focus messages in the
+// order Windows sends them when the focus moves from one edit to the other.
+TEST(RecorderTest, FocusMoveBetweenTwoEditsInOrder)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, NULL, "rec", WS_POPUP | WS_VISIBLE, 300, 300, 300, 100, NULL, NULL));
+    CEdit a, b;
+    ASSERT_TRUE(a.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 5, 100, 25), &host, 11));
+    ASSERT_TRUE(b.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 40, 100, 60), &host, 12));
+    ASSERT_TRUE(harness::MakeForeground(host));
+    a.SetFocus();
+    harness::Pump(20);
+    harness::MessageRecorder rec;
+    rec.Watch(host, "host");
+    rec.Watch(a, "a");
+    rec.Watch(b, "b");
+    rec.Only({ WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND });
+    harness::Click(harness::ScreenPointOf(b, 10, 5));
+    using harness::MW;
+    std::string diff = rec.Compare({
+        MW("a", WM_KILLFOCUS, (WPARAM)b.m_hWnd),
+        MW("host", WM_COMMAND, MAKEWPARAM(11, EN_KILLFOCUS)),
+        MW("b", WM_SETFOCUS, (WPARAM)a.m_hWnd),
+        MW("host", WM_COMMAND, MAKEWPARAM(12, EN_SETFOCUS)),
+    });
+    EXPECT_EQ("", diff);
+    // A wrong expectation is reported with the first difference.
+    EXPECT_NE(std::string::npos, rec.Compare({ harness::M("b", WM_KILLFOCUS) }).find("first difference at 0"));
+    host.DestroyWindow();
+}
