@@ -12,4 +12,5 @@
 #include "StringUtils.h"
 #include "TextArray.h"
 #include "SystemInfo.h"
+#include "DateTime.h"
 #include "AppLogger.h"
