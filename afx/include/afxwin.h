@@ -4,6 +4,7 @@
 #include "afxstr.h"
 #include "afxtypes.h"
 #include "afxobj.h"
+#include "afxres.h"
 #include "afxmsg_.h"
 #include "afxcmdtarget.h"
 #include "afxwnd.h"

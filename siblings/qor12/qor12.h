@@ -1,4 +1,4 @@
-// Public interface of qor12.dll.
+// Public interface of qor12.dll, the family's graphics library.
 #pragma once
 #include <afxwin.h>
 
@@ -7,3 +7,7 @@
 #else
 #define QOR12_API __declspec(dllimport)
 #endif
+
+#include "MemDC.h"
+#include "QorIcon.h"
+#include "GraphicsUtils.h"

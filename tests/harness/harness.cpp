@@ -94,6 +94,18 @@ void Key(WORD vk, bool shift, bool ctrl, bool alt)
     Pump(20);
 }
 
+void KeyDown(WORD vk)
+{
+    SendKey(vk, false);
+    Pump(20);
+}
+
+void KeyUp(WORD vk)
+{
+    SendKey(vk, true);
+    Pump(20);
+}
+
 void Type(const char* text)
 {
     for (const char* p = text; *p; ++p)

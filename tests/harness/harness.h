@@ -20,6 +20,9 @@ void MouseUp(POINT ptScreen);
 void Wheel(POINT ptScreen, int delta, bool horizontal = false);
 void Key(WORD vk, bool shift = false, bool ctrl = false, bool alt = false);
 void Type(const char* text);
+// A key held down (for example Shift while something else happens), then released.
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
 POINT ScreenPointOf(HWND hWnd, int x, int y, bool windowRelative = false);
 
 // Records what chosen windows receive (sent and posted), tagged by name.
