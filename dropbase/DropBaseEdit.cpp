@@ -380,7 +380,16 @@ void CDropBaseEdit::OnDestroy()
 {
     SaveData();
     if (m_pDropWnd)
+    {
+        // The popup's window class names this edit's brush, so no other window uses it;
+        // unregistered, it frees its class DC instead of keeping one per edit ever made.
+        char szClass[128] = "";
+        if (HasLiveDropWnd())
+            ::GetClassNameA(m_pDropWnd->m_hWnd, szClass, sizeof(szClass));
         m_pDropWnd->DestroyWindow();
+        if (szClass[0])
+            ::UnregisterClassA(szClass, AfxGetInstanceHandle());
+    }
     CImageMenuEdit::OnDestroy();
 }
 

@@ -318,9 +318,12 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
     char szName[96];
     wsprintfA(szName, "Afx:%p:%x:%p:%p:%p", hInst, nClassStyle, hCursor, hbrBackground, hIcon);
     CAfxLock lock;
+    const char* pName = NULL;
     for (const auto& n : names)
         if (lstrcmpA(n.get(), szName) == 0)
-            return n.get();
+            pName = n.get();
+    // A class its user unregistered (for example with the brush it named) is registered
+    // again under the same name.
     WNDCLASSA wc = {};
     if (!::GetClassInfoA(hInst, szName, &wc))
     {
@@ -334,6 +337,8 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
         if (!::RegisterClassA(&wc))
             return NULL;
     }
+    if (pName)
+        return pName;
     names.emplace_back(new char[lstrlenA(szName) + 1]);
     lstrcpyA(names.back().get(), szName);
     return names.back().get();

@@ -183,3 +183,20 @@ TEST(GdiTest, FillSolidRectPaintsThePixels)
     EXPECT_EQ(RGB(0, 128, 0), harness::Pixel(w, 20, 20));
     w.DestroyWindow();
 }
+
+TEST(WndClassTest, RegisteredClassIsReusedAndRegisteredAgainAfterUnregistering)
+{
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
+    LPCSTR name = AfxRegisterWndClass(CS_DBLCLKS, NULL, hBrush);
+    ASSERT_NE(nullptr, name);
+    EXPECT_EQ(name, AfxRegisterWndClass(CS_DBLCLKS, NULL, hBrush));
+    WNDCLASSA wc;
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), name, &wc));
+    EXPECT_EQ(hBrush, wc.hbrBackground);
+    EXPECT_EQ((UINT)CS_DBLCLKS, wc.style);
+    ASSERT_TRUE(::UnregisterClassA(name, AfxGetInstanceHandle()));
+    EXPECT_STREQ(name, AfxRegisterWndClass(CS_DBLCLKS, NULL, hBrush));
+    EXPECT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), name, &wc));
+    ::UnregisterClassA(name, AfxGetInstanceHandle());
+    ::DeleteObject(hBrush);
+}
