@@ -93,7 +93,7 @@ HICON QorIcon::CreateButtonIcon(ButtonIcon icon, int cx, int cy, COLORREF crColo
         Fill(hdc, 0, 0, cx, cy, RGB(0, 0, 0));
         CDC dc;
         dc.Attach(hdc);
-        DrawButtonIcon(dc, icon, CRect(0, 0, cx, cy), crColor == RGB(0, 0, 0) ? RGB(0, 0, 1) : crColor);
+        DrawButtonIcon(dc, icon, CRect(0, 0, cx, cy), crColor);
         ::SelectObject(hdc, hMask);
         Fill(hdc, 0, 0, cx, cy, RGB(255, 255, 255));
         DrawButtonIcon(dc, icon, CRect(0, 0, cx, cy), RGB(0, 0, 0));

@@ -11,3 +11,5 @@
 
 #include <qor12.h>
 #include "ImageMenuEdit.h"
+#include "ShadeProps.h"
+#include "QorButton.h"

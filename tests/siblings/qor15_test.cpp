@@ -166,3 +166,146 @@ TEST_F(ContextMenuTest, ReadOnlyEditOffersOnlyCopyAndSelectAll)
     EXPECT_STREQ("hello", Text());
     EXPECT_TRUE(m_edit.m_seen.empty());
 }
+
+TEST(BkgStyleTest, RegistryExistsOnlyWhileTheHostKeepsIt)
+{
+    EXPECT_EQ(nullptr, BkgStyle::GetInstance());
+    {
+        BkgStyle style;
+        ASSERT_EQ(&style, BkgStyle::GetInstance());
+        BkgStyle second;
+        EXPECT_EQ(&style, BkgStyle::GetInstance()) << "the first one stays the instance";
+        ShadeProps* p = nullptr;
+        style.Get((UIComponent)11, p);
+        ASSERT_NE(nullptr, p);
+        ShadeProps* unknown = nullptr;
+        style.Get((UIComponent)99, unknown);
+        EXPECT_EQ(nullptr, unknown);
+        style.Set((UIComponent)11, ShadeProps(RGB(1, 2, 3), RGB(4, 5, 6), ShadeProps::Horizontal, RGB(7, 8, 9)));
+        style.Get((UIComponent)11, p);
+        EXPECT_EQ(RGB(4, 5, 6), p->m_crTo);
+    }
+    EXPECT_EQ(nullptr, BkgStyle::GetInstance());
+}
+
+namespace {
+
+class ButtonTest : public ::testing::Test
+{
+protected:
+    CWnd m_frame;
+    CQorButton* m_pButton = nullptr;
+    const ShadeProps m_shade{ RGB(250, 0, 0), RGB(0, 0, 250), ShadeProps::Vertical, RGB(0, 120, 0) };
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
+                                     "buttons", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 40, 40, 300, 140, NULL, NULL));
+        m_pButton = new CQorButton;
+        ASSERT_TRUE(m_pButton->Create("Go", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(10, 10, 110, 50), &m_frame, 2602));
+        ASSERT_TRUE(harness::MakeForeground(m_frame.m_hWnd));
+    }
+    void TearDown() override
+    {
+        m_frame.DestroyWindow();
+        delete m_pButton;
+    }
+    COLORREF At(int x, int y)
+    {
+        m_pButton->RedrawWindow();
+        return harness::Pixel(m_pButton->m_hWnd, x, y);
+    }
+    int CountColour(COLORREF c)
+    {
+        m_pButton->RedrawWindow();
+        int n = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 100; ++x)
+                n += harness::Pixel(m_pButton->m_hWnd, x, y) == c;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(ButtonTest, IsOwnerDrawnWithItsSlotsAndClicksLikeAButton)
+{
+    EXPECT_EQ((DWORD)BS_OWNERDRAW, m_pButton->GetStyle() & BS_TYPEMASK);
+    EXPECT_TRUE(m_pButton->IsKindOf(RUNTIME_CLASS(CButton)));
+    harness::MessageRecorder rec;
+    rec.Watch(m_frame.m_hWnd, "frame");
+    rec.Only({ WM_COMMAND });
+    CRect rc;
+    m_pButton->GetWindowRect(&rc);
+    harness::Click(rc.CenterPoint());
+    EXPECT_EQ("", rec.Compare({ harness::MWL("frame", WM_COMMAND, MAKEWPARAM(2602, BN_CLICKED), (LPARAM)m_pButton->m_hWnd) }));
+    EXPECT_TRUE(m_pButton->GetHaveFocus());
+    m_pButton->SetButtonStyle(BS_DEFPUSHBUTTON);
+    EXPECT_EQ((DWORD)BS_OWNERDRAW, m_pButton->GetStyle() & BS_TYPEMASK);
+    EXPECT_EQ((UINT)BS_DEFPUSHBUTTON, m_pButton->GetLookStyle());
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWFRAME), At(0, 0));
+}
+
+TEST_F(ButtonTest, ShadingEdgesAndPressedLookOnPixels)
+{
+    m_pButton->SetShadeProps(m_shade);
+    const int h = 40;
+    EXPECT_EQ(::GetSysColor(COLOR_3DLIGHT), At(0, 5));
+    EXPECT_EQ(::GetSysColor(COLOR_3DDKSHADOW), At(99, 5));
+    EXPECT_EQ(m_shade.ColorAt(3, h), At(3, 3));
+    EXPECT_EQ(m_shade.ColorAt(h - 4, h), At(3, h - 4));
+    EXPECT_GT(CountColour(RGB(0, 120, 0)), 10) << "the caption in the shading's text colour";
+
+    // Held down with the real mouse: sunken, the shading turned over.
+    CRect rc;
+    m_pButton->GetWindowRect(&rc);
+    harness::MouseDown(rc.CenterPoint());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), harness::Pixel(m_pButton->m_hWnd, 0, 5));
+    ShadeProps turned(m_shade.m_crTo, m_shade.m_crFrom, ShadeProps::Vertical, m_shade.m_crText);
+    EXPECT_EQ(turned.ColorAt(3, h), harness::Pixel(m_pButton->m_hWnd, 3, 3));
+    harness::MouseUp(rc.CenterPoint());
+    EXPECT_EQ(::GetSysColor(COLOR_3DLIGHT), At(0, 5));
+}
+
+TEST_F(ButtonTest, DisabledLooksGreyOrLikeACaption)
+{
+    m_pButton->EnableWindow(FALSE);
+    EXPECT_GT(CountColour(::GetSysColor(COLOR_GRAYTEXT)), 10);
+    EXPECT_EQ(0, CountColour(::GetSysColor(COLOR_BTNTEXT)));
+    m_pButton->SetShadeProps(m_shade);
+    m_pButton->SetRegularFontWhenDisabled(true, true);
+    EXPECT_EQ(0, CountColour(::GetSysColor(COLOR_GRAYTEXT)));
+    EXPECT_GT(CountColour(RGB(0, 120, 0)), 10);
+    EXPECT_EQ(m_shade.ColorAt(0, 40), At(0, 0)) << "flat: no edge";
+}
+
+TEST_F(ButtonTest, FocusRectangleShowsWithTheFocus)
+{
+    m_pButton->SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    auto row = [&] {
+        m_pButton->RedrawWindow();
+        std::vector<COLORREF> r;
+        for (int x = 3; x < 97; ++x) r.push_back(harness::Pixel(m_pButton->m_hWnd, x, 3));
+        return r;
+    };
+    m_frame.SetFocus();
+    auto without = row();
+    m_pButton->SetFocus();
+    EXPECT_NE(without, row());
+}
+
+TEST_F(ButtonTest, DrawnIconsTellCoarserFromFiner)
+{
+    m_pButton->SetWindowText("");
+    m_pButton->SetIcon(QorIcon::IconCoarser, QOR_ICON_HCENTER | QOR_ICON_VCENTER, QOR_ICON_GRAYED_WHEN_DISABLED | QOR_ICON_ONLY, false);
+    const COLORREF ink = ::GetSysColor(COLOR_BTNTEXT);
+    EXPECT_EQ(ink, At(50, 20));
+    EXPECT_NE(ink, At(50, 15));
+    m_pButton->SetIcon(QorIcon::IconFiner, QOR_ICON_HCENTER | QOR_ICON_VCENTER, QOR_ICON_GRAYED_WHEN_DISABLED | QOR_ICON_ONLY, false);
+    EXPECT_EQ(ink, At(50, 20));
+    EXPECT_EQ(ink, At(50, 15));
+    int before = harness::GdiObjectCount();
+    m_pButton->SetIcon(QorIcon::IconCoarser, QOR_ICON_HCENTER | QOR_ICON_VCENTER, 0, false);
+    EXPECT_EQ(before, harness::GdiObjectCount()) << "the old icon is destroyed";
+    m_pButton->EnableWindow(FALSE);
+    EXPECT_EQ(ink, At(50, 20)) << "not greyed without the option";
+}
