@@ -14,3 +14,4 @@
 #include "SystemInfo.h"
 #include "DateTime.h"
 #include "AppLogger.h"
+#include "FileSystem.h"
