@@ -28,9 +28,18 @@ TEST(ModuleTest, LoadsUnloadsAndLoadsAgain)
     for (int i = 0; i < 2; ++i)
     {
         ASSERT_EQ(nullptr, ::GetModuleHandleA("qor16.dll"));
+        EXPECT_EQ(nullptr, CRuntimeClass::FromName("CDropBaseEdit"));
         HMODULE h = ::LoadLibraryA("qor16.dll");
         ASSERT_NE(nullptr, h) << "error " << ::GetLastError();
+        // Its classes are known to the host's framework while it is loaded, and only then.
+        CRuntimeClass* pClass = CRuntimeClass::FromName("CDropBaseEdit");
+        ASSERT_NE(nullptr, pClass);
+        CObject* pObject = pClass->CreateObject();
+        ASSERT_NE(nullptr, pObject);
+        EXPECT_TRUE(pObject->IsKindOf(CRuntimeClass::FromName("CEdit")));
+        delete pObject;
         EXPECT_TRUE(::FreeLibrary(h));
         EXPECT_EQ(nullptr, ::GetModuleHandleA("qor16.dll"));
+        EXPECT_EQ(nullptr, CRuntimeClass::FromName("CDropBaseEdit"));
     }
 }
