@@ -167,23 +167,6 @@ TEST(GdiTest, SelectObjectReturnsThePreviousObjectAndNothingLeaks)
     ::DeleteObject(hLeak);
 }
 
-TEST(GdiTest, FillSolidRectPaintsThePixels)
-{
-    CWnd w;
-    ASSERT_TRUE(w.CreateEx(0, NULL, "paint", WS_POPUP | WS_VISIBLE, 100, 100, 60, 40, NULL, NULL));
-    harness::Pump(50);
-    {
-        CClientDC dc(&w);
-        dc.FillSolidRect(CRect(0, 0, 60, 40), RGB(0, 128, 0));
-        dc.Draw3dRect(CRect(10, 10, 30, 30), RGB(255, 0, 0), RGB(0, 0, 255));
-    }
-    EXPECT_EQ(RGB(0, 128, 0), harness::Pixel(w, 5, 5));
-    EXPECT_EQ(RGB(255, 0, 0), harness::Pixel(w, 10, 10));
-    EXPECT_EQ(RGB(0, 0, 255), harness::Pixel(w, 29, 29));
-    EXPECT_EQ(RGB(0, 128, 0), harness::Pixel(w, 20, 20));
-    w.DestroyWindow();
-}
-
 TEST(WndClassTest, RegisteredClassIsReusedAndRegisteredAgainAfterUnregistering)
 {
     HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));

@@ -81,6 +81,13 @@ void DropBaseTest::TearDown()
     harness::Pump();
 }
 
+void DropBaseTest::MakePlainParentEdit()
+{
+    ASSERT_TRUE(m_box.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 250, 100), &m_dlg, 200));
+    ASSERT_TRUE(m_plainEdit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "x", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                                     CRect(5, 5, 150, 27), &m_box, 201));
+}
+
 POINT DropBaseTest::ButtonCentre(CTestEdit& edit)
 {
     CRect rc;

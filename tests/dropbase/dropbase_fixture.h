@@ -133,6 +133,11 @@ protected:
     POINT ButtonCentre(CTestEdit& edit);
     // Focus in the edit with the drop window created; the cursor parked away from it.
     void Ready();
+    // m_box, a plain child window of the dialog, with m_plainEdit in it: an edit whose
+    // parent is no dialog and which has a grandparent.
+    CWnd m_box;
+    CTestEdit m_plainEdit;
+    void MakePlainParentEdit();
     CRect DropRect() { CRect rc; Edit().Drop()->GetWindowRect(&rc); return rc; }
     CRect EditRect() { CRect rc; Edit().GetWindowRect(&rc); return rc; }
 };

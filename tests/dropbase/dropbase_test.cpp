@@ -90,16 +90,6 @@ TEST_F(DropBaseTest, EnteringThePopupKeepsItOpenAndFocusesFirstOrLast)
     EXPECT_EQ(Edit().Drop()->m_last.m_hWnd, ::GetFocus());
 }
 
-TEST_F(DropBaseTest, FocusComingBackOverTheButtonLeavesThePopupOpen)
-{
-    Ready();
-    Key(VK_F9);
-    Edit().Drop()->SetFocus();
-    harness::MouseMove(ButtonCentre(Edit()));
-    Edit().SetFocus();
-    EXPECT_TRUE(Edit().Visible()) << "the click that follows toggles it";
-}
-
 TEST_F(DropBaseTest, CloseRequestsFromInsideThePopupAreRelayed)
 {
     Ready();
@@ -187,18 +177,14 @@ TEST_F(DropBaseTest, TabCyclesInsideThePopupAndReturnsToTheEdit)
 
 TEST_F(DropBaseTest, NotifiesParentOrGrandparentAfterClosing)
 {
-    // The edit inside a plain child window of the dialog, so that it has a grandparent.
-    CWnd box;
-    ASSERT_TRUE(box.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 250, 100), &m_dlg, 200));
-    CTestEdit edit;
-    ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "x", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                              CRect(5, 5, 150, 27), &box, 201));
+    MakePlainParentEdit();
+    CTestEdit& edit = m_plainEdit;
     edit.Init();
     ASSERT_TRUE(edit.CreateTestDropWnd());
     edit.SetEnterKeyOptions(true, true);
 
     harness::MessageRecorder rec;
-    rec.Watch(box.m_hWnd, "parent");
+    rec.Watch(m_box.m_hWnd, "parent");
     rec.Watch(m_dlg.m_hWnd, "grandparent");
     rec.Only({ WM_SETFOCUS, WM_KEYDOWN });
 
@@ -231,7 +217,6 @@ TEST_F(DropBaseTest, NotifiesParentOrGrandparentAfterClosing)
     Edit().Drop()->SendMessage(WM_CLOSE_POPUP, 0, 0);
     harness::Pump();
     EXPECT_TRUE(rec.Log().empty());
-    edit.DestroyWindow();
 }
 
 TEST_F(DropBaseTest, KeysAndCharactersReachDefaultProcessingAsSpecified)
@@ -398,19 +383,4 @@ TEST(DropBaseObjectTest, CreationFailuresAreLoggedAndTheObjectStaysOwned)
     }
     EXPECT_EQ(before, CTestDropWnd::s_nLive);
     ::DeleteFileA(path.c_str());
-}
-
-TEST(DropBaseObjectTest, RunTimeClassIsFoundByNameAndCreatesAnEdit)
-{
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CDropBaseEdit");
-    ASSERT_NE(nullptr, pClass);
-    EXPECT_EQ(RUNTIME_CLASS(CDropBaseEdit), pClass);
-    EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
-    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CImageMenuEdit)));
-    CObject* pObject = pClass->CreateObject();
-    ASSERT_NE(nullptr, pObject);
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CEdit)));
-    EXPECT_EQ(pClass, pObject->GetRuntimeClass());
-    delete pObject;
-    EXPECT_EQ(::RegisterWindowMessageA("359723E9-4D6A-407c-AD5D-F4890DC0A213"), CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
 }

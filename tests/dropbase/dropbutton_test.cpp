@@ -155,11 +155,8 @@ TEST_F(DropBaseTest, HitTestMatchesTheButtonInDialogsAndPlainParents)
     EXPECT_EQ(Edit().m_rcButton.right - 1 - edge + border, cols.second);
 
     // The same edit in a plain window: no correction.
-    CWnd box;
-    ASSERT_TRUE(box.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 250, 100), &m_dlg, 200));
-    CTestEdit edit;
-    ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "x", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-                              CRect(5, 5, 150, 27), &box, 201));
+    MakePlainParentEdit();
+    CTestEdit& edit = m_plainEdit;
     edit.Init();
     cols = HitColumns(edit);
     EXPECT_EQ(edit.m_rcButton.left + 2, cols.first);
@@ -171,7 +168,6 @@ TEST_F(DropBaseTest, HitTestMatchesTheButtonInDialogsAndPlainParents)
     edit.Init();
     EXPECT_FALSE(edit.m_rcIcon.IsRectEmpty());
     EXPECT_EQ(cols, HitColumns(edit));
-    edit.DestroyWindow();
 }
 
 struct Look
@@ -300,10 +296,8 @@ TEST_F(DropBaseTest, PopupFontIsACopyOfTheDialogsAndReachesALivePopup)
     EXPECT_EQ(OBJ_FONT, ::GetObjectType(hNew));
 
     // A parent without a font leaves none.
-    CWnd box;
-    ASSERT_TRUE(box.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(10, 60, 250, 100), &m_dlg, 200));
-    CTestEdit edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 5, 150, 27), &box, 201));
+    MakePlainParentEdit();
+    CTestEdit& edit = m_plainEdit;
     edit.CreateDropWndFont();
     EXPECT_EQ(nullptr, edit.GetDropWndFont());
 }

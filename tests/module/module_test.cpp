@@ -34,6 +34,8 @@ TEST(ModuleTest, LoadsUnloadsAndLoadsAgain)
         // Its classes are known to the host's framework while it is loaded, and only then.
         CRuntimeClass* pClass = CRuntimeClass::FromName("CDropBaseEdit");
         ASSERT_NE(nullptr, pClass);
+        EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
+        EXPECT_TRUE(pClass->IsDerivedFrom(CRuntimeClass::FromName("CImageMenuEdit")));
         CObject* pObject = pClass->CreateObject();
         ASSERT_NE(nullptr, pObject);
         EXPECT_TRUE(pObject->IsKindOf(CRuntimeClass::FromName("CEdit")));

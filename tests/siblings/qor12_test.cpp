@@ -129,26 +129,3 @@ TEST(MemDCTest, DrawingReachesTheTargetOnlyWhenDestroyedAndOnlyInItsRectangle)
     EXPECT_EQ(kInk, target.dc.GetPixel(1, 1));
     EXPECT_NE(nullptr, target.dc.GetSafeHdc());
 }
-
-TEST(GraphicsUtilsTest, DefaultFontIsTheMessageFontWithOverrides)
-{
-    NONCLIENTMETRICSA ncm = {};
-    ncm.cbSize = sizeof(ncm);
-    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
-    LOGFONTA lf;
-    memset(&lf, 0x55, sizeof(lf));
-    GraphicsUtils::SetDefaultFont(lf, "", -1, -1, false, false, false);
-    EXPECT_STREQ(ncm.lfMessageFont.lfFaceName, lf.lfFaceName);
-    EXPECT_EQ(ncm.lfMessageFont.lfHeight, lf.lfHeight);
-    EXPECT_EQ(ncm.lfMessageFont.lfWeight, lf.lfWeight);
-    EXPECT_EQ(ncm.lfMessageFont.lfItalic, lf.lfItalic);
-
-    GraphicsUtils::SetDefaultFont(lf, "Courier New", -20, -1, true, true, true);
-    EXPECT_STREQ("Courier New", lf.lfFaceName);
-    EXPECT_EQ(-20, lf.lfHeight);
-    EXPECT_EQ(FW_BOLD, lf.lfWeight);
-    EXPECT_TRUE(lf.lfItalic && lf.lfUnderline);
-    HFONT hFont = ::CreateFontIndirectA(&lf);
-    EXPECT_NE(nullptr, hFont);
-    ::DeleteObject(hFont);
-}

@@ -278,21 +278,6 @@ TEST_F(ButtonTest, DisabledLooksGreyOrLikeACaption)
     EXPECT_EQ(m_shade.ColorAt(0, 40), At(0, 0)) << "flat: no edge";
 }
 
-TEST_F(ButtonTest, FocusRectangleShowsWithTheFocus)
-{
-    m_pButton->SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    auto row = [&] {
-        m_pButton->RedrawWindow();
-        std::vector<COLORREF> r;
-        for (int x = 3; x < 97; ++x) r.push_back(harness::Pixel(m_pButton->m_hWnd, x, 3));
-        return r;
-    };
-    m_frame.SetFocus();
-    auto without = row();
-    m_pButton->SetFocus();
-    EXPECT_NE(without, row());
-}
-
 TEST_F(ButtonTest, DrawnIconsTellCoarserFromFiner)
 {
     m_pButton->SetWindowText("");
