@@ -268,33 +268,18 @@ LRESULT CDropBaseEdit::OnCloseDropWnd(WPARAM wParam, LPARAM)
     return 0;
 }
 
-LRESULT CDropBaseEdit::OnCut(WPARAM, LPARAM)
+// The clipboard and undo messages: the edit changes its text first, then the popup follows.
+LRESULT CDropBaseEdit::DefaultThenUpdate()
 {
     Default();
     UpdateDropWnd();
     return 0;
 }
 
-LRESULT CDropBaseEdit::OnPaste(WPARAM, LPARAM)
-{
-    Default();
-    UpdateDropWnd();
-    return 0;
-}
-
-LRESULT CDropBaseEdit::OnClear(WPARAM, LPARAM)
-{
-    Default();
-    UpdateDropWnd();
-    return 0;
-}
-
-LRESULT CDropBaseEdit::OnUndo(WPARAM, LPARAM)
-{
-    Default();
-    UpdateDropWnd();
-    return 0;
-}
+LRESULT CDropBaseEdit::OnCut(WPARAM, LPARAM) { return DefaultThenUpdate(); }
+LRESULT CDropBaseEdit::OnPaste(WPARAM, LPARAM) { return DefaultThenUpdate(); }
+LRESULT CDropBaseEdit::OnClear(WPARAM, LPARAM) { return DefaultThenUpdate(); }
+LRESULT CDropBaseEdit::OnUndo(WPARAM, LPARAM) { return DefaultThenUpdate(); }
 
 void CDropBaseEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {

@@ -100,6 +100,7 @@ private:
     bool HasLiveDropWnd() const;
     bool IsInDropWnd(HWND hWnd) const;
     void DeleteDropWndFont();
+    LRESULT DefaultThenUpdate();
 
     // The drop window calls the hooks of its edit.
     friend class CDropWnd;

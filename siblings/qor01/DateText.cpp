@@ -149,7 +149,11 @@ static std::string Num(int v, int width)
     return s;
 }
 
-std::string FormatDate(const std::string& pattern, int y, int m, int d, bool bFourDigitYear)
+// Walks a Windows date or time pattern: quoted literals are copied without their quotes;
+// each run of one letter goes to field(out, letter, run length), which appends the field
+// or, for a letter it does not know, returns false to have the run copied as it stands.
+template <class Field>
+static std::string ExpandPattern(const std::string& pattern, Field field)
 {
     std::string out;
     for (size_t i = 0; i < pattern.size();)
@@ -164,13 +168,22 @@ std::string FormatDate(const std::string& pattern, int y, int m, int d, bool bFo
         }
         size_t run = 1;
         while (i + run < pattern.size() && pattern[i + run] == c) ++run;
-        if (c == 'd') out += Num(d, run >= 2 ? 2 : 1);
-        else if (c == 'M') out += Num(m, run >= 2 ? 2 : 1);
-        else if (c == 'y') out += (run <= 2 && !bFourDigitYear) ? Num(y % 100, run == 1 ? 1 : 2) : Num(y, 4);
-        else out += pattern.substr(i, run);
+        if (!field(out, c, run))
+            out += pattern.substr(i, run);
         i += run;
     }
     return out;
+}
+
+std::string FormatDate(const std::string& pattern, int y, int m, int d, bool bFourDigitYear)
+{
+    return ExpandPattern(pattern, [&](std::string& out, char c, size_t run) {
+        if (c == 'd') out += Num(d, run >= 2 ? 2 : 1);
+        else if (c == 'M') out += Num(m, run >= 2 ? 2 : 1);
+        else if (c == 'y') out += (run <= 2 && !bFourDigitYear) ? Num(y % 100, run == 1 ? 1 : 2) : Num(y, 4);
+        else return false;
+        return true;
+    });
 }
 
 static bool StartsNoCase(const std::string& s, size_t at, const std::string& word)
@@ -230,20 +243,8 @@ bool ParseTime(const std::string& text, char sep, const std::string& am, const s
 std::string FormatTime(const std::string& pattern, int h, int m, int s, bool bSeconds,
                        const std::string& am, const std::string& pm)
 {
-    std::string out;
     size_t sepStart = std::string::npos;   // where the text since the minutes began
-    for (size_t i = 0; i < pattern.size();)
-    {
-        char c = pattern[i];
-        if (c == '\'')
-        {
-            size_t j = pattern.find('\'', i + 1);
-            out += pattern.substr(i + 1, (j == std::string::npos ? pattern.size() : j) - i - 1);
-            i = j == std::string::npos ? pattern.size() : j + 1;
-            continue;
-        }
-        size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+    return ExpandPattern(pattern, [&](std::string& out, char c, size_t run) {
         int w = run >= 2 ? 2 : 1;
         if (c == 'h') out += Num(h % 12 == 0 ? 12 : h % 12, w);
         else if (c == 'H') out += Num(h, w);
@@ -254,10 +255,9 @@ std::string FormatTime(const std::string& pattern, int h, int m, int s, bool bSe
             else if (sepStart != std::string::npos) out.erase(sepStart);
         }
         else if (c == 't') { const std::string& d = h < 12 ? am : pm; out += run == 1 ? d.substr(0, 1) : d; }
-        else out += pattern.substr(i, run);
-        i += run;
-    }
-    return out;
+        else return false;
+        return true;
+    });
 }
 
 } // namespace datetext
