@@ -384,3 +384,22 @@ TEST(DropBaseObjectTest, CreationFailuresAreLoggedAndTheObjectStaysOwned)
     EXPECT_EQ(before, CTestDropWnd::s_nLive);
     ::DeleteFileA(path.c_str());
 }
+
+TEST_F(DropBaseTest, ResizablePopupDoesNotSizeAtItsTopEdge)
+{
+    Edit().Init();
+    ASSERT_TRUE(Edit().CreateDropWnd(new CTestDropWnd, true));
+    CTestDropWnd* pDrop = Edit().Drop();
+    EXPECT_TRUE(pDrop->GetStyle() & WS_THICKFRAME);
+    Edit().SetFocus();
+    harness::Key(VK_F9);
+    Edit().OnAppMove();
+    CRect rc = DropRect();
+    auto hit = [&](int x, int y) { return pDrop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    EXPECT_EQ(HTCLIENT, hit(rc.CenterPoint().x, rc.top + 1));
+    EXPECT_EQ(HTCLIENT, hit(rc.left + 1, rc.top + 1));
+    EXPECT_EQ(HTCLIENT, hit(rc.right - 2, rc.top + 1));
+    EXPECT_EQ(HTBOTTOM, hit(rc.CenterPoint().x, rc.bottom - 2));
+    EXPECT_EQ(HTLEFT, hit(rc.left + 1, rc.CenterPoint().y));
+    EXPECT_EQ(HTBOTTOMRIGHT, hit(rc.right - 2, rc.bottom - 2));
+}
