@@ -168,7 +168,7 @@ bool CDropBaseEdit::CreateDropWnd(CDropWnd* pDropWnd, bool bResizable)
 void CDropBaseEdit::ShowDropWnd(bool bShow, bool bSetFocus, bool bOk)
 {
     // A drop window whose creation failed is never shown.
-    if (m_pDropWnd == NULL || !HasLiveDropWnd())
+    if (!HasLiveDropWnd())
         return;
     if (bShow)
     {

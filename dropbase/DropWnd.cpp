@@ -18,24 +18,25 @@ CDropWnd::~CDropWnd()
     m_pEdit = NULL;
 }
 
-void CDropWnd::SetMinWidthAndHeight(int nMinWidth, int nHeight)
+// A size pair changes as a whole; only a change places the popup again.
+void CDropWnd::SetPair(int& nFirst, int& nSecond, int nNewFirst, int nNewSecond)
 {
-    if (nMinWidth == m_nMinWidth && nHeight == m_nHeight)
+    if (nNewFirst == nFirst && nNewSecond == nSecond)
         return;
-    m_nMinWidth = nMinWidth;
-    m_nHeight = nHeight;
+    nFirst = nNewFirst;
+    nSecond = nNewSecond;
     if (m_pEdit)
         m_pEdit->OnAppMove();
 }
 
+void CDropWnd::SetMinWidthAndHeight(int nMinWidth, int nHeight)
+{
+    SetPair(m_nMinWidth, m_nHeight, nMinWidth, nHeight);
+}
+
 void CDropWnd::SetMaxWidthAndHeight(int nMaxWidth, int nMaxHeight)
 {
-    if (nMaxWidth == m_nMaxWidth && nMaxHeight == m_nMaxHeight)
-        return;
-    m_nMaxWidth = nMaxWidth;
-    m_nMaxHeight = nMaxHeight;
-    if (m_pEdit)
-        m_pEdit->OnAppMove();
+    SetPair(m_nMaxWidth, m_nMaxHeight, nMaxWidth, nMaxHeight);
 }
 
 void CDropWnd::OnEditMouseWheel(bool /*bVertical*/, short /*zDelta*/)

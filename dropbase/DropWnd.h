@@ -39,4 +39,7 @@ protected:
     void NotifyEditChanged(bool bFlag);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    void SetPair(int& nFirst, int& nSecond, int nNewFirst, int nNewSecond);
 };
